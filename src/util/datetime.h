@@ -28,7 +28,9 @@ TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int millisecond = 0);
 TDateTime EncodeDateTime(const DateTimeParts& parts);
 
-// A moment to calendar parts, after rounding it to the nearest millisecond.
+// A moment to calendar parts, after rounding it to the nearest millisecond. A moment outside
+// the years 1 to 9999 (or not a number) raises EConvertError "'<moment>' is not a valid date
+// and time"; so do the functions below, which decode their moment first.
 DateTimeParts DecodeDateTime(TDateTime moment);
 
 // The moment rounded to the nearest millisecond.

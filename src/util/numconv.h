@@ -10,7 +10,8 @@ namespace ashtally {
 
 // The shortest general decimal form with at most 15 significant digits, the given decimal
 // separator and no thousands separators: 100 -> "100", 2.5 -> "2.5", 38353.5 -> "38353.5",
-// 1e-7 -> "1E-7" (an exponent only where the plain form would need more than 15 digits).
+// 1e-7 -> "1E-7" (an exponent below 0.0001 and from 1E15 up, as "d.dddE-x" / "d.dddEx").
+// Not-a-number and infinities, which never should get this far, read "NAN", "INF", "-INF".
 std::string FloatToStr(double value, std::string_view decimalSeparator = ".");
 
 // A decimal number, optional sign, optional fraction and exponent, blanks around it allowed.
