@@ -6,7 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+
+#include "app/platform/languagemodule.h"
 #include "cli/evalcommand.h"
+#include "cli/expandcommand.h"
+#include "cli/milestonescommand.h"
+#include "cli/todaycommand.h"
 
 namespace {
 
@@ -21,6 +27,14 @@ struct Subcommand {
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> commands{
         {"eval", "eval [--var NAME=NUMBER]... [--text] FORMULA...", ashtally::cli::RunEval},
+        {"expand",
+         "expand [--at MOMENT] [--quit MOMENT] [--name TEXT] [--email TEXT] [--cig-per-day N]\n"
+         "                      [--cig-per-pack N] [--cost-per-pack X] [--min-per-cig X]\n"
+         "                      [--interest X] TEMPLATE",
+         ashtally::cli::RunExpand},
+        {"today", "today [--data-dir DIR] [--at MOMENT]", ashtally::cli::RunToday},
+        {"clipboard", "clipboard [--data-dir DIR] [--at MOMENT]", ashtally::cli::RunClipboard},
+        {"milestones", "milestones [--data-dir DIR] [--at MOMENT]", ashtally::cli::RunMilestones},
     };
     return commands;
 }
@@ -44,6 +58,11 @@ void PrintHelp(std::ostream& out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The texts come in the user's language, as the program's do; Qt's translation system needs
+    // an application object for that, a core one: the companion never opens a window.
+    const QCoreApplication app(argc, argv);
+    const ashtally::LanguageModule language;
+
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
         PrintHelp(std::cerr);
