@@ -117,8 +117,8 @@ inline void UpperCaseWord(const char* source, char* target) {
 
 } // namespace formula
 
-// Reads a formula token by token, straight from the text: nothing is copied for numbers, names
-// and operators. The text is a zero-terminated byte string; a zero byte ends it even when the
+// Reads a formula token by token, straight from the text: numbers, names and operators cost no
+// allocation. The text is a zero-terminated byte string; a zero byte ends it even when the
 // string it comes from goes on.
 class FormulaScanner {
 public:
