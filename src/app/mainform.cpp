@@ -216,6 +216,15 @@ void TMainForm::BuildWindow() {
     ConnectEditor();
 
     connect(Timer, &QTimer::timeout, this, [this] { Guard([this] { TimerTimer(); }); });
+    // Rows turn grey, and lose today's bold, as time passes without a rebuild.
+    auto* styleTimer = new QTimer(this);
+    styleTimer->setInterval(30000);
+    connect(styleTimer, &QTimer::timeout, this, [this] {
+        if (Notebook->currentIndex() == PageMilestones) {
+            m_mileModel->StylesChanged();
+        }
+    });
+    styleTimer->start();
     connect(Setup->memClip, &QPlainTextEdit::textChanged, this,
             [this] { Guard([this] { memClipChange(); }); });
     connect(Today->ButtonCopyStats, &QPushButton::clicked, this,
