@@ -26,33 +26,46 @@ std::uint8_t LevelOfStep(double step) {
     return static_cast<std::uint8_t>(std::nearbyint(hundreds));
 }
 
-// The first index from `from` on at which reaches() holds, or size, for a reaches() that once
-// true stays true. The search starts at the guess and probes 1, 2, 4, ... indexes away from
-// it in the direction of the answer, then halves the last gap: a good guess costs two probes,
-// a poor one a few more.
-template <typename Reaches>
-std::size_t FirstReaching(std::size_t from, std::size_t size, std::size_t guess,
-                          const Reaches& reaches) {
+// A grid moment whose saving has reached a threshold, and that saving.
+struct Reached {
+    std::size_t Index;
+    Money Saved;
+};
+
+// The first index from `from` on whose saving reaches the threshold (or size when none does),
+// for savings that never fall from one index to the next. The search starts at the guess and
+// probes 1, 2, 4, ... indexes away from it in the direction of the answer, then halves the
+// last gap: a good guess costs two probes, a poor one a few more.
+template <typename SavedAt>
+Reached FirstReaching(std::size_t from, std::size_t size, std::size_t guess, Money threshold,
+                      const SavedAt& savedAt) {
     // The answer lies in [low, high]; high == size stands for "nowhere".
     std::size_t low = from;
     std::size_t high = size;
+    Money highSaved = 0;
+    const auto reaches = [&](std::size_t index) {
+        const Money saved = savedAt(index);
+        if (saved < threshold) {
+            return false;
+        }
+        high = index;
+        highSaved = saved;
+        return true;
+    };
     const std::size_t start = std::clamp(guess, from, size - 1);
     if (reaches(start)) {
-        high = start;
         for (std::size_t stride = 1; high > low; stride *= 2) {
             const std::size_t probe = high - low > stride ? high - stride : low;
             if (!reaches(probe)) {
                 low = probe + 1;
                 break;
             }
-            high = probe;
         }
     } else {
         low = start + 1;
         for (std::size_t stride = 1; low < high; stride *= 2) {
             const std::size_t probe = high - low > stride ? low + stride - 1 : high - 1;
             if (reaches(probe)) {
-                high = probe;
                 break;
             }
             low = probe + 1;
@@ -60,13 +73,25 @@ std::size_t FirstReaching(std::size_t from, std::size_t size, std::size_t guess,
     }
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (reaches(middle)) {
-            high = middle;
-        } else {
+        if (!reaches(middle)) {
             low = middle + 1;
         }
     }
-    return low;
+    return {high, highSaved};
+}
+
+// Where a saving that grows in a straight line through two known points reaches the threshold,
+// as the first index at or after it; from when the line does not rise.
+std::size_t GuessReaching(double position, Money saved, double slope, Money threshold,
+                          std::size_t from) {
+    if (!(slope > 0) || !std::isfinite(slope)) {
+        return from;
+    }
+    const double at = std::ceil(position + static_cast<double>(threshold - saved) / slope);
+    if (!(at > static_cast<double>(from))) {
+        return from;
+    }
+    return at < 1e15 ? static_cast<std::size_t>(at) : std::numeric_limits<std::size_t>::max();
 }
 
 bool IsPositiveStep(double step) {
@@ -198,10 +223,12 @@ void MilestoneRules::AddEveryStep(double step, const std::string& text) {
 void MilestoneRules::AddMoneySaved() {
     const Money step = m_settings.MoneyCount;
     Quitter& quitter = *m_quitter;
-    CalcMoneySaved(m_context, quitter, m_clock.Now());
+    const TDateTime now = m_clock.Now();
+    CalcMoneySaved(m_context, quitter, now);
+    const Money savedNow = quitter.MoneySaved;
     Money multiple = 0;
     Money threshold = 0;
-    if (__builtin_add_overflow(quitter.MoneySaved / step, Money{1}, &multiple) ||
+    if (__builtin_add_overflow(savedNow / step, Money{1}, &multiple) ||
         __builtin_mul_overflow(step, multiple, &threshold)) {
         return; // no multiple of the amount above the saving fits the money type
     }
@@ -222,42 +249,65 @@ void MilestoneRules::AddMoneySaved() {
             ? static_cast<std::size_t>(std::upper_bound(m_grid.begin(), m_grid.end(), m_upper) -
                                        m_grid.begin())
             : 0;
+    if (size == 0) {
+        return;
+    }
     const double rate = m_context.Settings.InterestRate;
-    const auto reaches = [&](std::size_t index) {
-        return MoneySavedAt(quitter, m_grid[index], rate) >= threshold;
+    const auto savedAt = [&](std::size_t index) {
+        return MoneySavedAt(quitter, m_grid[index], rate);
     };
     // The rule computes the saving at every grid moment in turn. At a price of 0 or more the
     // saving never falls as time goes on, so a search finds the same moments with a fraction
-    // of the computations (the grid of 1000 days has 3000 moments, and the saving goes up by
-    // nearly the same amount between any two rows, so the gap between the last two rows is a
-    // good guess for the next). A negative price, or an error of the computation, falls back
-    // to the walk, which meets an error at the moment where it arises.
+    // of the computations: the grid of 1000 days has 3000 moments, a quitter may get a few
+    // dozen rows, and the saving grows so nearly in a straight line that the line through the
+    // last two known savings points at the next row's moment. A negative price, or an error
+    // of the computation, falls back to the walk, which meets an error where it arises.
     bool search = quitter.CostPerPack >= 0;
+    Money savedAtEnd = 0;
+    if (search) {
+        try {
+            savedAtEnd = savedAt(size - 1);
+        } catch (const Exception&) {
+            search = false;
+        }
+    }
+    if (search && savedAtEnd < threshold) {
+        quitter.MoneySaved = savedAtEnd; // the saving never reaches the next amount
+        return;
+    }
+    // The last known point of the saving, and the slope of the line through it.
+    double position = (now - m_lower) * 3;
+    Money saved = savedNow;
+    double slope =
+        static_cast<double>(savedAtEnd - savedNow) / (static_cast<double>(size - 1) - position);
     std::size_t from = 0;
-    std::size_t gap = 0;
     bool lastMadeARow = false;
     while (from < size) {
-        std::size_t found = size;
+        Reached found{size, 0};
         if (search) {
             try {
-                found = FirstReaching(from, size, from + gap - (gap > 0 ? 1 : 0), reaches);
+                found = FirstReaching(from, size,
+                                      GuessReaching(position, saved, slope, threshold, from),
+                                      threshold, savedAt);
             } catch (const Exception&) {
                 search = false;
             }
         }
         if (!search) {
-            found = from;
-            while (found < size && !reaches(found)) {
-                ++found;
+            for (found.Index = from; found.Index < size; ++found.Index) {
+                found.Saved = savedAt(found.Index);
+                if (found.Saved >= threshold) {
+                    break;
+                }
             }
         }
-        if (found == size) {
+        if (found.Index == size) {
             break;
         }
         quitter.MoneySaved = threshold;
         m_context.Parser.SetVar("MoneySaved",
                                 static_cast<double>(threshold) / static_cast<double>(kMoneyScale));
-        if (TryAddMilestone(m_settings.MoneyTemplate, 1, m_grid[found]) == Next::Stop) {
+        if (TryAddMilestone(m_settings.MoneyTemplate, 1, m_grid[found.Index]) == Next::Stop) {
             return;
         }
         // The saving now stands at the threshold, so with a positive amount the next one is a
@@ -265,14 +315,23 @@ void MilestoneRules::AddMoneySaved() {
         if (__builtin_add_overflow(threshold, step, &threshold)) {
             return;
         }
-        lastMadeARow = found + 1 == size;
-        gap = from > 0 ? found + 1 - from : 0;
-        from = found + 1;
+        const auto index = static_cast<double>(found.Index);
+        if (index > position) {
+            slope = static_cast<double>(found.Saved - saved) / (index - position);
+        }
+        position = index;
+        saved = found.Saved;
+        lastMadeARow = found.Index + 1 == size;
+        from = found.Index + 1;
     }
     // The saving is left as the last grid moment found it, or at its round amount when that
     // moment made a row.
-    if (size > 0 && !lastMadeARow) {
-        CalcMoneySaved(m_context, quitter, m_grid[size - 1]);
+    if (!lastMadeARow) {
+        if (search) {
+            quitter.MoneySaved = savedAtEnd;
+        } else {
+            CalcMoneySaved(m_context, quitter, m_grid[size - 1]);
+        }
     }
 }
 
