@@ -132,7 +132,7 @@ std::optional<std::int64_t> ValueToMoney(const OptionValue& value,
                                          std::string_view decimalSeparator) {
     const std::optional<double> amount = ValueToReal(value, decimalSeparator);
     // Beyond this the amount times 10000 no longer fits the 64-bit money type.
-    if (!amount || std::fabs(*amount) >= 9.0e14) {
+    if (!amount || !std::isfinite(*amount) || std::fabs(*amount) >= 9.0e14) {
         return std::nullopt;
     }
     return RoundHalfEven(*amount * 10000.0);

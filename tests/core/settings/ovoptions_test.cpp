@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "settings/inifile.h"
 #include "settings/options.h"
 #include "tempfolder.h"
@@ -112,6 +114,7 @@ TEST(OptionValueTest, ConvertsBetweenTypes) {
     EXPECT_EQ(ValueToMoney(3.5), 35000);
     EXPECT_EQ(ValueToMoney(std::string("1.2345")), 12345);
     EXPECT_EQ(ValueToMoney(1.0e15), std::nullopt);
+    EXPECT_EQ(ValueToMoney(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
 
     EXPECT_EQ(ValueToText(true), "True");
     EXPECT_EQ(ValueToText(std::int32_t{-30}), "-30");
