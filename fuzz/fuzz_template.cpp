@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The first line names the quitter, as a name typed into the editor would.
     const std::size_t lineEnd = bytes.find('\n');
-    const std::string_view name = lineEnd == std::string_view::npos ? std::string_view()
-                                                                     : bytes.substr(0, lineEnd);
+    const std::string_view name =
+        lineEnd == std::string_view::npos ? std::string_view() : bytes.substr(0, lineEnd);
     const std::string_view text =
         lineEnd == std::string_view::npos ? bytes : bytes.substr(lineEnd + 1);
 

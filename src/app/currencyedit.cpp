@@ -26,9 +26,13 @@ CurrencyEdit::CurrencyEdit(QWidget* parent) : QDoubleSpinBox(parent) {
             [this](double) { emit moneyChanged(Money()); });
 }
 
-qint64 CurrencyEdit::Money() const { return std::llrint(value() * 10000.0); }
+qint64 CurrencyEdit::Money() const {
+    return std::llrint(value() * 10000.0);
+}
 
-void CurrencyEdit::SetMoney(qint64 money) { setValue(static_cast<double>(money) / 10000.0); }
+void CurrencyEdit::SetMoney(qint64 money) {
+    setValue(static_cast<double>(money) / 10000.0);
+}
 
 QString CurrencyEdit::textFromValue(double value) const {
     // Two decimals, or the four the money keeps when the amount has them.

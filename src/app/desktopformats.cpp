@@ -16,8 +16,12 @@ QString LongTimeFormat() {
     return format.trimmed();
 }
 
-QString ShortDateText(const QDate& date) { return QLocale().toString(date, QLocale::ShortFormat); }
+QString ShortDateText(const QDate& date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
 
-QString LongTimeText(const QTime& time) { return QLocale().toString(time, LongTimeFormat()); }
+QString LongTimeText(const QTime& time) {
+    return QLocale().toString(time, LongTimeFormat());
+}
 
 } // namespace ashtally

@@ -16,7 +16,9 @@ ErrorReporter& ErrorReporter::Current() {
     return g_installed != nullptr ? *g_installed : messageBox;
 }
 
-void ErrorReporter::Install(ErrorReporter* reporter) { g_installed = reporter; }
+void ErrorReporter::Install(ErrorReporter* reporter) {
+    g_installed = reporter;
+}
 
 void MessageBoxReporter::ShowError(const QString& message) {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
@@ -24,6 +26,8 @@ void MessageBoxReporter::ShowError(const QString& message) {
     box.exec();
 }
 
-void ReportError(const QString& message) { ErrorReporter::Current().ShowError(message); }
+void ReportError(const QString& message) {
+    ErrorReporter::Current().ShowError(message);
+}
 
 } // namespace ashtally

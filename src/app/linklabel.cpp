@@ -20,13 +20,16 @@ void LinkLabel::SetLink(const QString& caption, const QString& target) {
     m_caption = caption;
     m_target = target;
     // Shown in the palette's link colour, underlined, as the desktop draws its links.
-    setText(caption.isEmpty() ? QString()
-                              : QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
+    setText(caption.isEmpty()
+                ? QString()
+                : QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()));
     setToolTip(target);
     setFocusPolicy(caption.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
-void LinkLabel::Clear() { SetLink(QString(), QString()); }
+void LinkLabel::Clear() {
+    SetLink(QString(), QString());
+}
 
 void LinkLabel::OpenTarget(const QString& target) {
     if (target.isEmpty()) {

@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -13,13 +12,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QListWidget>
 #include <QScreen>
-#include <QSystemTrayIcon>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QSystemTrayIcon>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -35,7 +35,6 @@
 #include "app/mileform.h"
 #include "app/milestonesmodel.h"
 #include "app/optionbinding.h"
-#include "app/picturearea.h"
 #include "app/pages/aboutpage.h"
 #include "app/pages/buddiespage.h"
 #include "app/pages/emailpage.h"
@@ -45,11 +44,13 @@
 #include "app/pages/programoptionspage.h"
 #include "app/pages/quitreasonspage.h"
 #include "app/pages/todaypage.h"
+#include "app/picturearea.h"
 #include "app/platform/mailcomposer.h"
 #include "app/platform/systemclock.h"
 #include "app/programobjects.h"
 #include "app/quittersmodel.h"
 #include "app/sidebar.h"
+#include "app/titlestrip.h"
 #include "settings/inifile.h"
 #include "stats/milestonerules.h"
 #include "stats/statscontext.h"
@@ -72,7 +73,9 @@ constexpr int kDesignedHeight = 427;
 constexpr int kPopupInterval = 1500;
 
 // The notification area cuts a balloon's title and text to these lengths.
-QString Cut(const QString& text, qsizetype length) { return text.left(length); }
+QString Cut(const QString& text, qsizetype length) {
+    return text.left(length);
+}
 
 // Roles of an E-mail page item: the milestone it stands for, copied, so that a rebuild of the
 // list in between can never leave the item pointing nowhere.
@@ -82,7 +85,9 @@ enum EmailRole {
     EmailAddress,
 };
 
-void ReportMessage(const std::string& message) { ReportError(QString::fromStdString(message)); }
+void ReportMessage(const std::string& message) {
+    ReportError(QString::fromStdString(message));
+}
 
 // The links text split into lines: a line ends at CR LF, CR or LF, and a break at the very end
 // adds no empty line.
@@ -123,26 +128,9 @@ void TMainForm::BuildWindow() {
     setWindowTitle(QStringLiteral("Ashtally"));
 
     // The title strip: the selected item's caption, white and bold on grey.
-    Panel = new QFrame(this);
-    Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setAutoFillBackground(true);
-    Panel->setFixedHeight(41);
-    lblTitle = new QLabel(tr("Today"), Panel);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    {
-        QFont font = lblTitle->font();
-        font.setBold(true);
-        font.setPixelSize(16);
-        lblTitle->setFont(font);
-        QPalette strip = Panel->palette();
-        strip.setColor(QPalette::Window, palette().color(QPalette::Disabled, QPalette::WindowText));
-        strip.setColor(QPalette::WindowText, Qt::white);
-        Panel->setPalette(strip);
-        lblTitle->setPalette(strip);
-    }
-    auto* panelLayout = new QHBoxLayout(Panel);
-    panelLayout->setContentsMargins(10, 4, 10, 4);
-    panelLayout->addWidget(lblTitle);
+    const TitleStrip strip = MakeTitleStrip(this, tr("Today"));
+    Panel = strip.Panel;
+    lblTitle = strip.Title;
 
     Side = new SideBar(this);
     Side->setFixedWidth(124);
@@ -159,16 +147,16 @@ void TMainForm::BuildWindow() {
     About = new AboutPage;
     QuitReasons = new QuitReasonsPage;
     for (QWidget* page : std::initializer_list<QWidget*>{Today, Milestones, Email, Links, Buddies,
-                                                          MilSetup, Setup, About, QuitReasons}) {
+                                                         MilSetup, Setup, About, QuitReasons}) {
         Notebook->addWidget(page);
     }
 
     Buddies->VSTBuddies->setModel(m_quitters);
     Buddies->VSTBuddies->header()->setSectionResizeMode(QuittersModel::NameColumn,
-                                                         QHeaderView::Stretch);
+                                                        QHeaderView::Stretch);
     Buddies->VSTBuddies->header()->setStretchLastSection(false);
     Buddies->VSTBuddies->header()->setSectionResizeMode(QuittersModel::QuitDateColumn,
-                                                         QHeaderView::ResizeToContents);
+                                                        QHeaderView::ResizeToContents);
 
     auto* body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
@@ -235,7 +223,8 @@ void TMainForm::BuildWindow() {
             [this] { Guard([this] { ShowMilestoneWindow(); }); });
     connect(Email->ButtonPrepareEmails, &QPushButton::clicked, this,
             [this] { Guard([this] { ButtonPrepareEmailsClick(); }); });
-    connect(PopupTimer, &QTimer::timeout, this, [this] { Guard([this] { CheckMilestonePopup(); }); });
+    connect(PopupTimer, &QTimer::timeout, this,
+            [this] { Guard([this] { CheckMilestonePopup(); }); });
     connect(TrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 Guard([&] {
@@ -250,9 +239,8 @@ void TMainForm::BuildWindow() {
                     TrayIconClick(reason == QSystemTrayIcon::Context);
                 });
             });
-    connect(Setup->cbRunStartup, &QCheckBox::toggled, this, [this] {
-        Guard([this] { cbRunStartupClick(); });
-    });
+    connect(Setup->cbRunStartup, &QCheckBox::toggled, this,
+            [this] { Guard([this] { cbRunStartupClick(); }); });
 }
 
 void TMainForm::ConnectEditor() {
@@ -264,15 +252,18 @@ void TMainForm::ConnectEditor() {
     connect(Buddies->edDate, &QDateEdit::dateChanged, this, changed(Buddies->edDate));
     connect(Buddies->edTime, &QTimeEdit::timeChanged, this, changed(Buddies->edTime));
     connect(Buddies->edCigPerDay, &QSpinBox::valueChanged, this, changed(Buddies->edCigPerDay));
-    connect(Buddies->edCigPerPack, &QSpinBox::valueChanged, this,
-            changed(Buddies->edCigPerPack));
+    connect(Buddies->edCigPerPack, &QSpinBox::valueChanged, this, changed(Buddies->edCigPerPack));
     connect(Buddies->edPricePerPack, &CurrencyEdit::moneyChanged, this,
             changed(Buddies->edPricePerPack));
 }
 
-std::string TMainForm::OptionsFile() const { return m_dataFolder + "options.ini"; }
+std::string TMainForm::OptionsFile() const {
+    return m_dataFolder + "options.ini";
+}
 
-std::string TMainForm::QuittersFile() const { return m_dataFolder + "buddies.csv"; }
+std::string TMainForm::QuittersFile() const {
+    return m_dataFolder + "buddies.csv";
+}
 
 void TMainForm::FormCreate() {
     EditsEnabled = true;
@@ -330,7 +321,8 @@ void TMainForm::RestorePlacement() {
     Guard([this] {
         const IniFile ini(OptionsFile());
         const auto geometry = ini.ReadString(kPlacementSection, kGeometryKey);
-        if (geometry && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(*geometry)))) {
+        if (geometry &&
+            restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(*geometry)))) {
             return;
         }
         // No placement yet: the designed size, centred on the screen.
@@ -417,7 +409,7 @@ void TMainForm::ApplyOptions() {
         const qsizetype comma = line.indexOf(QChar(','));
         if (comma >= 0) {
             Links->Links[static_cast<std::size_t>(i)]->SetLink(line.left(comma),
-                                                                line.mid(comma + 1));
+                                                               line.mid(comma + 1));
         }
     }
 }
@@ -464,8 +456,8 @@ void TMainForm::SideBarChangeSelectedItem(int page, const QString& caption, cons
 
 int TMainForm::NewQuitter(bool asUser) {
     const int name = asUser ? sUser : sFriend;
-    const int row = m_quitters->Append(
-        NewQuitterRecord(m_program.Strings.Get(name), m_program.clock.Now()));
+    const int row =
+        m_quitters->Append(NewQuitterRecord(m_program.Strings.Get(name), m_program.clock.Now()));
     if (asUser) {
         m_user = &m_quitters->At(row);
     }
@@ -622,9 +614,8 @@ void TMainForm::memClipChange() {
     }
     QString text;
     try {
-        text = QString::fromStdString(StatisticsText(Stats(), *m_user,
-                                                     Setup->memClip->toPlainText().toStdString(),
-                                                     m_program.clock.Now()));
+        text = QString::fromStdString(StatisticsText(
+            Stats(), *m_user, Setup->memClip->toPlainText().toStdString(), m_program.clock.Now()));
     } catch (const std::exception& error) {
         // The preview shows what is wrong with the template instead.
         text = QString::fromUtf8(error.what());
@@ -708,8 +699,8 @@ void TMainForm::FillEmailList() {
         if (due == nullptr) {
             continue;
         }
-        auto* item = new QListWidgetItem(
-            QString::fromStdString(due->Who + " - " + due->ShortText), box);
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(due->Who + " - " + due->ShortText), box);
         item->setData(EmailShortText, QString::fromStdString(due->ShortText));
         item->setData(EmailLongText, QString::fromStdString(due->LongText));
         item->setData(EmailAddress, QString::fromStdString(due->EMail));
@@ -726,7 +717,8 @@ void TMainForm::ButtonPrepareEmailsClick() {
     message.Body = item->data(EmailLongText).toString().toStdString() + "\r\n\r\n\r\n" +
                    Today->lblStats->toPlainText().toStdString();
     message.To = item->data(EmailAddress).toString().toStdString();
-    message.Attachments = RandomListItem(m_program.Pictures(PictureSet::Assorted), m_program.Random);
+    message.Attachments =
+        RandomListItem(m_program.Pictures(PictureSet::Assorted), m_program.Random);
     m_mail->Compose(message, [](bool ok, const QString& problem) {
         if (!ok) {
             ReportError(problem);
@@ -775,8 +767,7 @@ void TMainForm::TrayIconClick(bool rightButton) {
     const QString text = Setup->lblPrevClip->text();
     QGuiApplication::clipboard()->setText(text);
     const QString heading = QString::fromStdString(m_program.Strings.Get(sBalloonCopied));
-    TrayIcon->showMessage(Cut(windowTitle(), 63),
-                          Cut(heading + QStringLiteral("\n\n") + text, 255),
+    TrayIcon->showMessage(Cut(windowTitle(), 63), Cut(heading + QStringLiteral("\n\n") + text, 255),
                           QSystemTrayIcon::Information, 3000);
 }
 
@@ -848,8 +839,7 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 
 void TMainForm::CheckRunOnStartup() {
     // Setting the box counts as a change of it, as a click does.
-    Setup->cbRunStartup->setChecked(
-        AutostartStartsProgram(ProgramPath, SystemEnvironment()));
+    Setup->cbRunStartup->setChecked(AutostartStartsProgram(ProgramPath, SystemEnvironment()));
 }
 
 void TMainForm::cbRunStartupClick() {

@@ -1,5 +1,7 @@
 #include "app/mileform.h"
 
+#include "app/titlestrip.h"
+
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -42,31 +44,9 @@ TMileForm::TMileForm(QWidget* parent)
     setWindowTitle(tr("Congratulations!"));
 
     // The title strip, in the look of the main window's.
-    Panel = new QFrame(this);
-    Panel->setObjectName(QStringLiteral("Panel"));
-    Panel->setAutoFillBackground(true);
-    lblTitle = new QLabel(tr("Congratulations!"), Panel);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    {
-        QFont font = lblTitle->font();
-        font.setBold(true);
-        font.setPixelSize(16);
-        lblTitle->setFont(font);
-        QPalette strip = Panel->palette();
-        strip.setColor(QPalette::Window, palette().color(QPalette::Disabled, QPalette::WindowText));
-        strip.setColor(QPalette::WindowText, Qt::white);
-        Panel->setPalette(strip);
-        lblTitle->setPalette(strip);
-        // A faint shadow lifts the white letters off the grey.
-        auto* relief = new QGraphicsDropShadowEffect(lblTitle);
-        relief->setBlurRadius(0);
-        relief->setOffset(1, 1);
-        relief->setColor(QColor(0, 0, 0, 110));
-        lblTitle->setGraphicsEffect(relief);
-    }
-    auto* panelLayout = new QHBoxLayout(Panel);
-    panelLayout->setContentsMargins(10, 4, 10, 4);
-    panelLayout->addWidget(lblTitle);
+    const TitleStrip strip = MakeTitleStrip(this, tr("Congratulations!"));
+    Panel = strip.Panel;
+    lblTitle = strip.Title;
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -11,7 +11,9 @@ namespace ashtally {
 
 namespace {
 
-int RoundHalfEvenInt(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEvenInt(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 } // namespace
 

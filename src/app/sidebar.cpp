@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <QIcon>
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace ashtally {
 
@@ -50,8 +50,8 @@ public:
 
         QRect text = CaptionRect(option, index);
         text.moveTop(iconRect.bottom() + 3);
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText
-                                                      : QPalette::WindowText));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::WindowText));
         painter->setFont(option.font);
         painter->drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                           index.data(Qt::DisplayRole).toString());

@@ -92,4 +92,31 @@ TDateTime ParseMoment(const std::string& text) {
     }
 }
 
+DataFolderArguments ParseDataFolderArguments(const std::vector<std::string>& args) {
+    DataFolderArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        if (name != "--data-dir" && name != "--at") {
+            throw UsageError{word.compare(0, 2, "--") == 0 ? "unknown option " + name
+                                                           : "unexpected argument " + word};
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = word.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            throw UsageError{name + " needs a value"};
+        }
+        if (name == "--at") {
+            parsed.At = value;
+        } else {
+            parsed.DataDir = value;
+        }
+    }
+    return parsed;
+}
+
 } // namespace ashtally::cli

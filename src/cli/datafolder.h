@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,5 +42,20 @@ std::string ProgramFolder();
 // A moment as the subcommands take it: local wall-clock time "YYYY-MM-DDTHH:MM:SS". Anything
 // else raises EConvertError.
 TDateTime ParseMoment(const std::string& text);
+
+// A mistake in how a subcommand was called: the message, then its usage, go to the user.
+struct UsageError {
+    std::string Message;
+};
+
+// The options of the subcommands that read the data folder: --data-dir DIR and --at MOMENT.
+struct DataFolderArguments {
+    std::string DataDir;
+    std::optional<std::string> At;
+};
+
+// arguments = { ("--data-dir" | "--at") ( VALUE | "=" VALUE ) }
+// Raises UsageError for anything else.
+DataFolderArguments ParseDataFolderArguments(const std::vector<std::string>& args);
 
 } // namespace ashtally::cli

@@ -19,9 +19,6 @@ namespace ashtally::cli {
 
 namespace {
 
-struct UsageError {
-    std::string Message;
-};
 
 const char* const kValueOptions[] = {
     "--at",           "--quit",          "--name",        "--email",   "--cig-per-day",

@@ -19,42 +19,6 @@ namespace ashtally::cli {
 
 namespace {
 
-struct UsageError {
-    std::string Message;
-};
-
-struct ReadArguments {
-    std::string DataDir;
-    std::optional<std::string> At;
-};
-
-// arguments = { ("--data-dir" | "--at") ( VALUE | "=" VALUE ) }
-ReadArguments ParseArguments(const std::vector<std::string>& args) {
-    ReadArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(0, equals);
-        if (name != "--data-dir" && name != "--at") {
-            throw UsageError{word.compare(0, 2, "--") == 0 ? "unknown option " + name
-                                                           : "unexpected argument " + word};
-        }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            throw UsageError{name + " needs a value"};
-        }
-        if (name == "--at") {
-            parsed.At = value;
-        } else {
-            parsed.DataDir = value;
-        }
-    }
-    return parsed;
-}
 
 // What the Milestone Options page shows after the options have been loaded into it.
 MilestoneSettings SettingsOf(const TOptions& options) {
@@ -129,9 +93,9 @@ std::string MomentText(TDateTime moment) {
 } // namespace
 
 int RunMilestones(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ReadArguments parsed;
+    DataFolderArguments parsed;
     try {
-        parsed = ParseArguments(args);
+        parsed = ParseDataFolderArguments(args);
     } catch (const UsageError& usage) {
         err << "error: " << usage.Message << "\n"
             << "usage: ashtally-cli milestones [--data-dir DIR] [--at MOMENT]\n";

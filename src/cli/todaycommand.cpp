@@ -18,42 +18,6 @@ namespace {
 
 enum class Page { Today, Clipboard };
 
-struct UsageError {
-    std::string Message;
-};
-
-struct ReadArguments {
-    std::string DataDir;
-    std::optional<std::string> At;
-};
-
-// arguments = { ("--data-dir" | "--at") ( VALUE | "=" VALUE ) }
-ReadArguments ParseArguments(const std::vector<std::string>& args) {
-    ReadArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(0, equals);
-        if (name != "--data-dir" && name != "--at") {
-            throw UsageError{word.compare(0, 2, "--") == 0 ? "unknown option " + name
-                                                           : "unexpected argument " + word};
-        }
-        std::string value;
-        if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            throw UsageError{name + " needs a value"};
-        }
-        if (name == "--at") {
-            parsed.At = value;
-        } else {
-            parsed.DataDir = value;
-        }
-    }
-    return parsed;
-}
 
 // The memo controls turn every lone CR or LF of an option text into CR LF; the pages expand
 // what the memo holds.
@@ -62,9 +26,9 @@ std::string MemoText(const TOptions& options, int index) {
 }
 
 int Run(Page page, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    ReadArguments parsed;
+    DataFolderArguments parsed;
     try {
-        parsed = ParseArguments(args);
+        parsed = ParseDataFolderArguments(args);
     } catch (const UsageError& usage) {
         err << "error: " << usage.Message << "\n"
             << "usage: ashtally-cli " << (page == Page::Today ? "today" : "clipboard")

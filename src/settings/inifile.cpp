@@ -13,19 +13,6 @@ namespace ashtally {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // A kept line without "=" has no key and matches no key, not even an empty one.
 bool LineHasKey(std::string_view line, std::string_view key) {

@@ -1,6 +1,7 @@
 #include "util/numconv.h"
 
 #include "util/errors.h"
+#include "util/textutils.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,19 +23,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 [[noreturn]] void ThrowNotFloat(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");

@@ -66,6 +66,10 @@ std::vector<std::string> SplitAtDelimiters(std::string_view text, std::string_vi
 // The text without the bytes of code 32 or less at either end.
 std::string_view TrimControl(std::string_view text);
 
+// Spaces and tabs, and the text without them at both ends.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+std::string_view TrimBlanks(std::string_view text);
+
 // A whole number in English words, each word capitalised and separated by single blanks, with
 // no "and" and no hyphens: 21 "Twenty One", 105 "One Hundred Five", 2345 "Two Thousand Three
 // Hundred Forty Five", 0 "Zero", -7 "Minus Seven". The words are English in every language.

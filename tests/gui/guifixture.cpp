@@ -42,8 +42,8 @@ bool GuiFixture::Close() {
 }
 
 void GuiFixture::AddPicture(const std::string& set, const std::string& name) const {
-    const QString folder = m_home.path() + QStringLiteral("/program/images/") +
-                           QString::fromStdString(set);
+    const QString folder =
+        m_home.path() + QStringLiteral("/program/images/") + QString::fromStdString(set);
     QDir().mkpath(folder);
     QImage picture(48, 32, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);

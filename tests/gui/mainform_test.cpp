@@ -136,8 +136,7 @@ TEST_F(MainFormTest, ABrokenTodayTemplateStopsTheTimerAndIsReportedOnce) {
     m_form->findChild<QPlainTextEdit*>("memStats")->setPlainText("Hi <nosuchname>");
     QTest::qWait(3300); // three seconds of ticks: one message
     EXPECT_FALSE(m_form->Timer->isActive());
-    EXPECT_EQ(m_errors.Messages,
-              QStringList{"Unknown function or variable \"NOSUCHNAME\"."});
+    EXPECT_EQ(m_errors.Messages, QStringList{"Unknown function or variable \"NOSUCHNAME\"."});
     EXPECT_EQ(Stats(), before);
 
     // Entering the Today page again tries again at once, and reports again.
@@ -295,8 +294,7 @@ TEST_F(MainFormTest, TheClipboardTextIsTheUsersAndATemplateErrorBecomesThePrevie
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Alex: 10");
 
     m_form->findChild<QPlainTextEdit*>("memClip")->setPlainText("<1/0>");
-    EXPECT_EQ(m_form->findChild<QLabel*>("lblPrevClip")->text(),
-              "Floating point division by zero");
+    EXPECT_EQ(m_form->findChild<QLabel*>("lblPrevClip")->text(), "Floating point division by zero");
     EXPECT_TRUE(m_errors.Messages.isEmpty());
 
     m_form->Today->Copytexttoclipboard1->trigger();
@@ -311,11 +309,14 @@ TEST_F(MainFormTest, TheLinksTextBecomesUpToSixLinks) {
     const std::vector<Case> cases{
         {"a,1\r\nb,2\r\nc,3\r\nd,4\r\ne,5\r\nf,6\r\ng,7\r\nh,8\r\n",
          {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}, {"f", "6"}}},
-        {"a,1\r\n\r\nc,3",
-         {{"a", "1"}, {"", ""}, {"c", "3"}, {"", ""}, {"", ""}, {"", ""}}},
+        {"a,1\r\n\r\nc,3", {{"a", "1"}, {"", ""}, {"c", "3"}, {"", ""}, {"", ""}, {"", ""}}},
         {"Docs , https://x.org/?a=1,2\rno comma\nlast,/tmp/f.html",
-         {{"Docs ", " https://x.org/?a=1,2"}, {"", ""}, {"last", "/tmp/f.html"}, {"", ""},
-          {"", ""}, {"", ""}}},
+         {{"Docs ", " https://x.org/?a=1,2"},
+          {"", ""},
+          {"last", "/tmp/f.html"},
+          {"", ""},
+          {"", ""},
+          {"", ""}}},
     };
     Start();
     for (const Case& c : cases) {

@@ -123,8 +123,8 @@ TEST_F(BindingTest, ADecimalSpinEditIntoAWholeNumberOptionRoundsHalvesToEven) {
     auto* decimal = new QDoubleSpinBox(&window);
     decimal->setObjectName("edDaysNum");
     decimal->setRange(-100, 100);
-    for (const auto& [shown, stored] : std::vector<std::pair<double, int>>{
-             {12.5, 12}, {13.5, 14}, {-2.5, -2}, {7.4, 7}}) {
+    for (const auto& [shown, stored] :
+         std::vector<std::pair<double, int>>{{12.5, 12}, {13.5, 14}, {-2.5, -2}, {7.4, 7}}) {
         decimal->setValue(shown);
         ControlsToOptions(&window, options);
         EXPECT_EQ(options.GetInt(oedDaysNum), stored) << shown;

@@ -50,17 +50,17 @@ TEST_F(StartupTest, FirstStartThenCloseWritesBothFilesWithTheDefaults) {
 
     // One line for the user: quitting six months from today at 12:00.
     const TDateTime quit = EncodeDateTime({2027, 6, 11, 12, 0, 0, 0});
-    EXPECT_EQ(ReadDataFile("buddies.csv"),
-              "\"User\",\"\",\"" + std::to_string(static_cast<long>(quit)) +
-                  ".5\",\"40\",\"20\",\"1\"\r\n");
+    EXPECT_EQ(ReadDataFile("buddies.csv"), "\"User\",\"\",\"" +
+                                               std::to_string(static_cast<long>(quit)) +
+                                               ".5\",\"40\",\"20\",\"1\"\r\n");
 
     const std::vector<std::string> lines = SplitCrLf(ReadDataFile("options.ini"));
     const std::vector<std::string> keys{
-        "Version",     "cbDo72",     "edDo72",    "cbDoCigs",   "edCigsNum", "edDoCigs",
-        "cbMoney",     "edMoneyCount", "edInterest", "edMoney",  "cbLife",    "edLifeNum",
-        "edMinCig",    "edLife",     "cbDays",    "edDaysNum",  "edDays",    "cbMonths",
-        "edMonthNum",  "edMonths",   "cbYear",    "edYear",     "memStats",  "memLinks",
-        "memClip",     "UpdateTimer", "memQuitReasons"};
+        "Version",    "cbDo72",       "edDo72",        "cbDoCigs",  "edCigsNum", "edDoCigs",
+        "cbMoney",    "edMoneyCount", "edInterest",    "edMoney",   "cbLife",    "edLifeNum",
+        "edMinCig",   "edLife",       "cbDays",        "edDaysNum", "edDays",    "cbMonths",
+        "edMonthNum", "edMonths",     "cbYear",        "edYear",    "memStats",  "memLinks",
+        "memClip",    "UpdateTimer",  "memQuitReasons"};
     ASSERT_GE(lines.size(), keys.size() + 2);
     EXPECT_EQ(lines[0], "[Options]");
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -120,8 +120,9 @@ TEST_F(StartupTest, BadOptionValuesAreReportedAndTheRestStillLoads) {
     // the unknown key and the one with blanks stay as they were.
     const std::string saved = ReadDataFile("options.ini");
     EXPECT_THAT(saved, StartsWith("[Placement]\r\nGeometry="));
-    EXPECT_THAT(saved, HasSubstr("[OPTIONS]\r\nedCigsNum=500\r\ncbDo72=False\r\n"
-                                 "edDaysNum=250\r\ncbDays = False\r\nnoSuchKey=1\r\nVersion=1\r\n"));
+    EXPECT_THAT(saved,
+                HasSubstr("[OPTIONS]\r\nedCigsNum=500\r\ncbDo72=False\r\n"
+                          "edDaysNum=250\r\ncbDays = False\r\nnoSuchKey=1\r\nVersion=1\r\n"));
 }
 
 TEST_F(StartupTest, UnreadableQuitterLinesAreReportedOnceAndKept) {
@@ -137,10 +138,9 @@ TEST_F(StartupTest, UnreadableQuitterLinesAreReportedOnceAndKept) {
     EXPECT_DOUBLE_EQ(m_form->User()->QuitDate, 45000.5);
     EXPECT_EQ(m_form->Quitters().At(1).Name, "Bob");
     ASSERT_TRUE(Close());
-    EXPECT_EQ(ReadDataFile("buddies.csv"),
-              "\"Me\",\"\",\"45000.5\",\"20\",\"20\",\"5\"\r\n"
-              "\"Bob\",\"b@x\",\"45001.25\",\"10\",\"25\",\"7.5\"\r\n"
-              "\"Ann\",\"\",\"45000\",\"lots\",\"20\",\"5\"\r\n");
+    EXPECT_EQ(ReadDataFile("buddies.csv"), "\"Me\",\"\",\"45000.5\",\"20\",\"20\",\"5\"\r\n"
+                                           "\"Bob\",\"b@x\",\"45001.25\",\"10\",\"25\",\"7.5\"\r\n"
+                                           "\"Ann\",\"\",\"45000\",\"lots\",\"20\",\"5\"\r\n");
 }
 
 TEST_F(StartupTest, AFailedSaveIsReportedKeepsTheWindowOpenAndTheOldFilesWhole) {

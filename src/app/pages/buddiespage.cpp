@@ -57,8 +57,7 @@ BuddiesPage::BuddiesPage(QWidget* parent) : QWidget(parent) {
     LabelQuitDate = Caption(tr("Quit date:"), "LabelQuitDate", edDate, this);
     LabeCigPerDay = Caption(tr("Cigaretes smoked each day:"), "LabeCigPerDay", edCigPerDay, this);
     LabelCigPerPack = Caption(tr("Cigaretes per pack:"), "LabelCigPerPack", edCigPerPack, this);
-    LabelCostPerPack =
-        Caption(tr("Cost of each pack:"), "LabelCostPerPack", edPricePerPack, this);
+    LabelCostPerPack = Caption(tr("Cost of each pack:"), "LabelCostPerPack", edPricePerPack, this);
     LabelEmail = Caption(tr("E-mail:"), "LabelEmail", edEmail, this);
 
     auto* when = new QHBoxLayout;

@@ -8,7 +8,9 @@
 
 namespace ashtally {
 
-TDateTime SystemClock::Now() const { return ToDateTime(QDateTime::currentDateTime()); }
+TDateTime SystemClock::Now() const {
+    return ToDateTime(QDateTime::currentDateTime());
+}
 
 TDateTime ToDateTime(const QDateTime& moment) {
     const QDate date = moment.date();

@@ -12,8 +12,9 @@ namespace {
 // positive and a negative amount, in the classic pattern numbers of RegionalSettings.
 int PositivePattern(const QString& sample, const QString& symbol) {
     const bool before = sample.startsWith(symbol);
-    const bool spaced = before ? sample.mid(symbol.size(), 1).trimmed().isEmpty()
-                               : sample.mid(sample.size() - symbol.size() - 1, 1).trimmed().isEmpty();
+    const bool spaced = before
+                            ? sample.mid(symbol.size(), 1).trimmed().isEmpty()
+                            : sample.mid(sample.size() - symbol.size() - 1, 1).trimmed().isEmpty();
     if (before) {
         return spaced ? 2 : 0;
     }
@@ -76,6 +77,8 @@ RegionalSettings RegionalSettingsOf(const QLocale& locale) {
     return regional;
 }
 
-RegionalSettings SystemRegionalSettings() { return RegionalSettingsOf(QLocale::system()); }
+RegionalSettings SystemRegionalSettings() {
+    return RegionalSettingsOf(QLocale::system());
+}
 
 } // namespace ashtally
