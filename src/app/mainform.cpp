@@ -51,6 +51,7 @@
 #include "app/quittersmodel.h"
 #include "app/sidebar.h"
 #include "app/titlestrip.h"
+#include "app/unreadlinesmessage.h"
 #include "settings/inifile.h"
 #include "stats/milestonerules.h"
 #include "stats/statscontext.h"
@@ -313,7 +314,7 @@ void TMainForm::ReadOptions() {
 
 void TMainForm::ReportUnreadLines() {
     if (!m_unreadLines.empty()) {
-        ReportError(QString::fromStdString(UnreadLinesMessage(m_unreadLines)));
+        ReportError(UnreadLinesText(m_unreadLines));
     }
 }
 
@@ -350,7 +351,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     About->SetTexts();
-    setMinimumSize(500, 400);
+    // Never smaller than the pages need, so no text is ever cut; 500 x 400 at the least.
+    setMinimumSize(QSize(500, 400).expandedTo(minimumSizeHint()));
     FocusTracking = true;
     if (m_user != nullptr) {
         const int row = m_quitters->RowOf(m_user);

@@ -17,10 +17,10 @@ QString UnreadLinesText(const std::vector<UnreadLine>& unreadLines, const QStrin
     if (unreadLines.empty()) {
         return {};
     }
-    QString message = QCoreApplication::translate(
-                          "UnreadLines",
-                          "Some lines of %1 could not be read and will be kept as they are:")
-                          .arg(fileName);
+    QString message =
+        QCoreApplication::translate(
+            "UnreadLines", "Some lines of %1 could not be read and will be kept as they are:")
+            .arg(fileName);
     const std::size_t listed = std::min(unreadLines.size(), kListedUnreadLines);
     for (std::size_t i = 0; i < listed; ++i) {
         message += QLatin1Char('\n') + QCoreApplication::translate("UnreadLines", " line %1: %2")
@@ -28,8 +28,9 @@ QString UnreadLinesText(const std::vector<UnreadLine>& unreadLines, const QStrin
                                                 QString::fromStdString(unreadLines[i].Reason));
     }
     if (unreadLines.size() > listed) {
-        message += QLatin1Char('\n') + QCoreApplication::translate("UnreadLines", " and %1 more")
-                                           .arg(static_cast<qulonglong>(unreadLines.size() - listed));
+        message +=
+            QLatin1Char('\n') + QCoreApplication::translate("UnreadLines", " and %1 more")
+                                    .arg(static_cast<qulonglong>(unreadLines.size() - listed));
     }
     return message;
 }

@@ -37,8 +37,10 @@ TodayPage::TodayPage(QWidget* parent) : QWidget(parent) {
     cbBuddyBox = new QComboBox(this);
     cbBuddyBox->setObjectName(QStringLiteral("cbBuddyBox"));
     cbBuddyBox->setEditable(false);
+    // The selector gives up width before the buttons do: their texts are longer in Greek, and
+    // the selector grows with the page anyway.
     cbBuddyBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cbBuddyBox->setMinimumContentsLength(14);
+    cbBuddyBox->setMinimumContentsLength(8);
 
     ButtonCopyStats = new QPushButton(this);
     ButtonCopyStats->setObjectName(QStringLiteral("ButtonCopyStats"));

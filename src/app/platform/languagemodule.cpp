@@ -32,8 +32,9 @@ LanguageModule::LanguageModule(const QString& programFolder, const QLocale& loca
         return;
     }
     // Qt's own texts (standard buttons, edit menus) in the same language, where the desktop has
-    // Qt's catalog for it. The translator installed last is asked first, so the module, which
-    // carries its own copies of the few Qt texts the program shows, comes after it.
+    // Qt's catalog for it. The translator installed last is asked first, so the module goes in
+    // after it: the module's own copies of the few Qt texts the program shows fill what the
+    // desktop's catalog lacks.
     auto qtCatalog = std::make_unique<QTranslator>();
     if (qtCatalog->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
