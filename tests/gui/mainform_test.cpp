@@ -103,6 +103,33 @@ TEST_F(MainFormTest, MeShowsTheEditorAloneWithTheUserAndMyBuddiesBringsTheListBa
     EXPECT_EQ(m_form->Buddies->VSTBuddies->currentIndex().row(), 0);
 }
 
+TEST_F(MainFormTest, OnlyTodayMilestonesAndEmailRebuildAListMarkedOutOfDate) {
+    WriteQuitters(Now() - 10);
+    Start();
+    EXPECT_FALSE(m_form->Mile.MilestonesDirty); // built when the window was first shown
+    const std::size_t rows = m_form->Mile.List.Size();
+    ASSERT_GT(rows, 0u);
+
+    struct Case {
+        std::pair<int, int> Item;
+        bool Rebuilds;
+    };
+    for (const Case& c : std::vector<Case>{{kLinks, false},
+                                           {kMilestoneOptions, false},
+                                           {kProgramOptions, false},
+                                           {kMyBuddies, false},
+                                           {kMilestones, true},
+                                           {{0, 2}, true},
+                                           {kToday, true}}) {
+        Select(kMe); // a page that rebuilds nothing, so every case below is a real change
+        m_form->Mile.MilestonesDirty = true;
+        Select(c.Item);
+        EXPECT_EQ(m_form->Mile.MilestonesDirty, !c.Rebuilds)
+            << c.Item.first << "/" << c.Item.second;
+    }
+    EXPECT_EQ(m_form->Mile.List.Size(), rows);
+}
+
 TEST_F(MainFormTest, TodayShowsTheSelectedQuittersTextOnlyWhileTheTodayPageIsShown) {
     WriteQuitters(Now() - 10);
     Start();
