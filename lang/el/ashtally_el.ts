@@ -427,6 +427,10 @@ The quit-smoking resources this program links to had no part in making it; they 
         <source>Today</source>
         <translation>Σήμερα</translation>
     </message>
+    <message>
+        <source>Ashtally will leave this file as it is and start with its defaults.</source>
+        <translation>Το Ashtally θα αφήσει αυτό το αρχείο όπως είναι και θα ξεκινήσει με τις προεπιλογές του.</translation>
+    </message>
 </context>
 <context>
     <name>ashtally::TMileForm</name>

@@ -86,6 +86,18 @@ enum EmailRole {
     EmailAddress,
 };
 
+// Whether the keyboard focus is in the control or in a pop-up of its own, such as the
+// calendar of a date edit, whose choice reaches the control while the pop-up has the focus.
+bool HasFocusWithin(const QWidget* control) {
+    for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (widget == control) {
+            return true;
+        }
+    }
+    return control->hasFocus();
+}
+
 void ReportMessage(const std::string& message) {
     ReportError(QString::fromStdString(message));
 }
@@ -277,8 +289,8 @@ void TMainForm::FormCreate() {
 
     // Each file that cannot be read is reported, and start-up goes on with the defaults, so the
     // user is never left without an entry or without options.
-    Guard([this] { ReadQuitters(); });
-    Guard([this] { ReadOptions(); });
+    ReadDataFile([this] { ReadQuitters(); }, m_quittersUnreadable);
+    ReadDataFile([this] { ReadOptions(); }, m_optionsUnreadable);
 
     QuitReasons->memQuitReasons->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     if (m_quitters->Count() == 0) {
@@ -290,7 +302,18 @@ void TMainForm::FormCreate() {
     Timer->start();
     PopupTimer->start();
     TrayIcon->show();
-    ShowApplication();
+}
+
+void TMainForm::ReadDataFile(const std::function<void()>& read, bool& unreadable) {
+    try {
+        read();
+    } catch (const std::exception& error) {
+        // Writing the defaults over a file that is there but could not be read would lose
+        // everything in it; the file is left alone instead.
+        unreadable = true;
+        ReportError(QString::fromUtf8(error.what()) + QStringLiteral("\n\n") +
+                    tr("Ashtally will leave this file as it is and start with its defaults."));
+    }
 }
 
 void TMainForm::ReadQuitters() {
@@ -320,6 +343,10 @@ void TMainForm::ReportUnreadLines() {
 
 void TMainForm::RestorePlacement() {
     Guard([this] {
+        if (m_optionsUnreadable) {
+            resize(kDesignedWidth, kDesignedHeight);
+            return;
+        }
         const IniFile ini(OptionsFile());
         const auto geometry = ini.ReadString(kPlacementSection, kGeometryKey);
         if (geometry &&
@@ -333,12 +360,6 @@ void TMainForm::RestorePlacement() {
             move(area.center() - QPoint(kDesignedWidth / 2, kDesignedHeight / 2));
         }
     });
-}
-
-void TMainForm::SavePlacement() {
-    IniFile ini(OptionsFile());
-    ini.WriteString(kPlacementSection, kGeometryKey, saveGeometry().toBase64().toStdString());
-    ini.Save();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -371,9 +392,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     bool saved = false;
     Guard([&] { saved = FormClose(); });
     if (!saved) {
-        // The error has been shown; the window stays open and a later close tries again.
+        // The error has been shown; the window stays open, as it was, and a later close tries
+        // again.
         event->ignore();
+        Timer->start();
         PopupTimer->start();
+        Guard([this] { ChooseTodayPicture(); });
         return;
     }
     TrayIcon->hide();
@@ -391,10 +415,18 @@ bool TMainForm::FormClose() {
 }
 
 void TMainForm::SaveData() {
-    WriteQuittersFile(QuittersFile(), m_quitters->Snapshot(), m_unreadLines, m_program.Regional);
+    if (!m_quittersUnreadable) {
+        WriteQuittersFile(QuittersFile(), m_quitters->Snapshot(), m_unreadLines,
+                          m_program.Regional);
+    }
     ControlsToOptions(this, *m_program.Options);
-    m_program.Options->SaveToFile(OptionsFile());
-    SavePlacement();
+    if (!m_optionsUnreadable) {
+        // The options and the placement go into the file in one write.
+        IniFile ini(OptionsFile());
+        m_program.Options->SaveToIni(ini);
+        ini.WriteString(kPlacementSection, kGeometryKey, saveGeometry().toBase64().toStdString());
+        ini.Save();
+    }
 }
 
 void TMainForm::ApplyOptions() {
@@ -496,7 +528,7 @@ void TMainForm::VSTBuddiesFocusChanged(int row) {
 
 void TMainForm::BuddyDataChange(QWidget* changed) {
     // Only what the user types counts; the program filling the editor is no edit.
-    if (!EditsEnabled || changed == nullptr || !changed->hasFocus()) {
+    if (!EditsEnabled || changed == nullptr || !HasFocusWithin(changed)) {
         return;
     }
     const QModelIndex focused = Buddies->VSTBuddies->currentIndex();

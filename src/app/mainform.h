@@ -162,9 +162,9 @@ private:
 
     void ConnectEditor();
     void ReadQuitters();
+    void ReadDataFile(const std::function<void()>& read, bool& unreadable);
     void ReadOptions();
     void ReportUnreadLines();
-    void SavePlacement();
     std::string OptionsFile() const;
     std::string QuittersFile() const;
 
@@ -178,7 +178,9 @@ private:
     MailComposer* m_mail;
     bool m_hidden = false;
     bool m_minimiseBalloonShown = false;
-    bool m_settingRunOnStartup = false;
+    // A data file that existed but could not be read at start is never overwritten.
+    bool m_quittersUnreadable = false;
+    bool m_optionsUnreadable = false;
     std::array<bool, 6> m_emptySetReported{};
     bool m_shown = false;
 };

@@ -6,7 +6,6 @@
 #include "settings/quittersfile.h"
 #include "util/appdatafolder.h"
 #include "util/errors.h"
-#include "util/fileio.h"
 #include "util/numberedstrings.h"
 #include "util/regional.h"
 
@@ -16,13 +15,11 @@ DataFolderContents LoadDataFolder(const std::string& folder, const StringSource&
                                   const RegionalSettings& regional, TDateTime now) {
     DataFolderContents contents;
     const std::string quittersPath = folder + "buddies.csv";
-    if (FileExists(quittersPath)) {
-        QuittersFileContents file = ReadQuittersFile(quittersPath, regional);
-        contents.Quitters = std::move(file.Quitters);
-        const std::string unread = UnreadLinesMessage(file.UnreadLines);
-        if (!unread.empty()) {
-            contents.Messages.push_back(unread);
-        }
+    QuittersFileContents file = ReadQuittersFile(quittersPath, regional);
+    contents.Quitters = std::move(file.Quitters);
+    const std::string unread = UnreadLinesMessage(file.UnreadLines);
+    if (!unread.empty()) {
+        contents.Messages.push_back(unread);
     }
     contents.Options = std::make_unique<TOptions>(strings, ProgramFolder());
     contents.Options->SetDecimalSeparator(regional.DecimalSeparator);

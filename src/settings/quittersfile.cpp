@@ -106,10 +106,9 @@ std::string OnOneLine(std::string text) {
 } // namespace
 
 QuittersFileContents ReadQuittersFile(const std::string& path, const RegionalSettings& regional) {
-    if (!FileExists(path)) {
-        return {};
-    }
-    return ReadQuittersText(ReadFileBytes(path), regional);
+    // A missing file holds no quitters; anything else in its place that cannot be read (a
+    // folder, a file without permission) is an error, so that it is never taken for empty.
+    return ReadQuittersText(ReadFileBytes(path, /*missingIsEmpty=*/true), regional);
 }
 
 QuittersFileContents ReadQuittersText(std::string_view text, const RegionalSettings& regional) {

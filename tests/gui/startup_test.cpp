@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -141,6 +142,30 @@ TEST_F(StartupTest, UnreadableQuitterLinesAreReportedOnceAndKept) {
     EXPECT_EQ(ReadDataFile("buddies.csv"), "\"Me\",\"\",\"45000.5\",\"20\",\"20\",\"5\"\r\n"
                                            "\"Bob\",\"b@x\",\"45001.25\",\"10\",\"25\",\"7.5\"\r\n"
                                            "\"Ann\",\"\",\"45000\",\"lots\",\"20\",\"5\"\r\n");
+}
+
+TEST_F(StartupTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten) {
+    struct Case {
+        const char* Unreadable;
+        const char* Written;
+    };
+    for (const Case& c :
+         std::vector<Case>{{"buddies.csv", "options.ini"}, {"options.ini", "buddies.csv"}}) {
+        QDir(QString::fromStdString(DataFolder())).removeRecursively();
+        // A folder where the file should be: it exists, but nothing can read it.
+        QDir().mkpath(QString::fromStdString(DataFolder() + c.Unreadable));
+        m_errors.Messages.clear();
+        Start();
+        ASSERT_EQ(m_errors.Messages.size(), 1) << c.Unreadable;
+        EXPECT_THAT(m_errors.Messages[0].toStdString(), HasSubstr(c.Unreadable));
+        EXPECT_THAT(m_errors.Messages[0].toStdString(), HasSubstr("leave this file as it is"));
+        EXPECT_EQ(m_form->User()->Name, "User"); // the program still starts with an entry
+        EXPECT_TRUE(Close()) << c.Unreadable;
+        EXPECT_TRUE(QFileInfo(QString::fromStdString(DataFolder() + c.Unreadable)).isDir());
+        EXPECT_FALSE(ReadDataFile(c.Written).empty()) << c.Written;
+        EXPECT_EQ(m_errors.Messages.size(), 1);
+        m_form.reset();
+    }
 }
 
 TEST_F(StartupTest, AFailedSaveIsReportedKeepsTheWindowOpenAndTheOldFilesWhole) {

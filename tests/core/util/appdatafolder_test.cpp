@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "util/fakeenvironment.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,12 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> variables) {
-    return [variables = std::move(variables)](const std::string& name) {
-        const auto it = variables.find(name);
-        return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
-    };
-}
+using testing::FakeEnvironment;
 
 TEST(AppDataFolder, FollowsTheDesktopRules) {
     struct Case {

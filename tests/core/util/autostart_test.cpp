@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "util/fakeenvironment.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -15,12 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> variables) {
-    return [variables = std::move(variables)](const std::string& name) {
-        const auto it = variables.find(name);
-        return it == variables.end() ? std::nullopt : std::optional<std::string>(it->second);
-    };
-}
+using testing::FakeEnvironment;
 
 TEST(AutostartEntryPath, FollowsTheDesktopRules) {
     struct Case {
